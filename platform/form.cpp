@@ -11,7 +11,6 @@ TForm::TForm(QWidget *owner, Style style, bool stayOnTop) : QWidget(owner), m_st
     setAttribute(Qt::WA_QuitOnClose, false);
     setAttribute(Qt::WA_DeleteOnClose, false);
     applyFlags();
-    setProperty("Tag", 0);
     if (TApplication *app = TApplication::instance())
         app->registerForm(this);
 }
@@ -21,7 +20,6 @@ TForm::~TForm() = default;
 void TForm::setTag(int tag)
 {
     m_tag = tag;
-    setProperty("Tag", tag);
 }
 
 void TForm::applyFlags()
