@@ -140,11 +140,17 @@ void TBoardImage::paintEvent(QPaintEvent *)
     if (m_centerOnForm && parentWidget()) {
         const QSize outer = parentOuterSize();
         const int newLeft = (outer.width() - width()) / 2; // truncates toward zero
-        if (newLeft != x())
-            move(newLeft, y());
         const int newTop = (outer.height() - height()) / 2;
-        if (newTop != y())
-            move(x(), newTop);
+        if (newLeft != x() || newTop != y()) {
+            if (newLeft != x())
+                move(newLeft, y());
+            if (newTop != y())
+                move(x(), newTop);
+            // This paint was set up for the old place; drawing now would land in the wrong
+            // part of the window. The move has asked for a paint at the new place.
+            update();
+            return;
+        }
     }
 
     struct PaintingScope {

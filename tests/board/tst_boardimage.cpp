@@ -6,6 +6,7 @@
 #include "support/testmain.h"
 
 #include <QMainWindow>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -180,6 +181,28 @@ private slots:
         stage.paint();
         const QImage shown = stage.image->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(shown, picture);
+    }
+
+    void pictureLandsAtTheCentredPlaceOnScreen()
+    {
+        // What the window system shows, not a fresh render: the first paint moves the image,
+        // and nothing may be drawn for the place it left.
+        Stage stage(QSize(1000, 800));
+        QImage picture(600, 559, QImage::Format_RGB32);
+        for (int y = 0; y < 559; ++y)
+            for (int x = 0; x < 600; ++x)
+                picture.setPixel(x, y, qRgb((x * 7) % 256, (y * 5) % 256, 90));
+        stage.image->setAutoSize(false);
+        stage.image->setBounds(126, 26, 600, 559);
+        stage.image->setPictureImage(picture);
+        stage.image->setStretch(true);
+        stage.top.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&stage.top));
+        QTRY_COMPARE(stage.image->pos(), QPoint(200, 120));
+        QTest::qWait(50);
+        const QImage screen = QGuiApplication::primaryScreen()->grabWindow(stage.top.winId()).toImage()
+                                  .convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(screen.copy(QRect(200, 120, 600, 559)), picture);
     }
 
     void pictureChangeSetsAspectRatioSizeAndOpacity()

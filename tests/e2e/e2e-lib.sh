@@ -53,6 +53,30 @@ window_gone() {
   return 1
 }
 
+# Finds the board photograph on screen where the guide must have centred it: on the window's
+# outer size (frame included), below the menu bar, whose height is searched. Prints
+# "x y rmse" of the best match; the photograph must match it pixel for pixel (up to JPEG).
+locate_board() {
+  local win=$1 screenshot=$2 photo=$3
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  local extents l r t b
+  extents=$(xprop -id "$win" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  read -r l r t b <<<"$extents"
+  local outer_w=$((WIDTH + l + r)) outer_h=$((HEIGHT + t + b))
+  local bx=$((X + (outer_w - 600) / 2))
+  local best="" best_err=9 menu err by
+  for menu in $(seq -30 60); do
+    by=$((Y + menu + (outer_h - 559) / 2))
+    err=$(convert "$screenshot" -crop "600x559+${bx}+${by}" +repage "$photo" -metric RMSE -compare -format '%[distortion]' info: 2>/dev/null || echo 9)
+    if awk -v a="$err" -v b="$best_err" 'BEGIN{exit !(a<b)}'; then
+      best_err=$err
+      best="$bx $by"
+    fi
+  done
+  echo "$best $best_err"
+}
+
 shot() {
   sleep 0.3
   import -window root "$1"

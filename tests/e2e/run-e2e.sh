@@ -19,10 +19,11 @@ start_guide "$binary"
 main=$(wait_for_window '^Setup$')
 shot "$out/main.png"
 
-# The photograph is centred on the window's outer size; its middle is green board, not the
-# white client area.
-read -r r g b < <(pixel "$out/main.png" 640 520)
-check "board photograph shown in the middle" test "$g" -gt "$r" -a "$g" -gt 60 -a "$r" -lt 200
+# The photograph is drawn whole, pixel for pixel, centred on the window's outer size.
+photo="$here/../../app/page/boardphoto.jpg"
+read -r board_x board_y board_err < <(locate_board "$main" "$out/main.png" "$photo")
+check "board photograph drawn whole and centred (rmse $board_err at $board_x,$board_y)" \
+  awk -v e="$board_err" 'BEGIN{exit !(e < 0.03)}'
 
 finish_guide "$main"
 echo "e2e: all checks passed"
