@@ -57,3 +57,8 @@ fuzz: deps
 	  QT_QPA_PLATFORM=offscreen $(FUZZ_BUILD)/bin/fuzz_$$target -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=4096 \
 	    -max_len=262144 -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/crash-$$target- $$corpus 2>&1 | tail -n 12; \
 	done
+
+# Installs the program, its launcher entry, icon and metadata (PREFIX=/usr/local by default).
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
