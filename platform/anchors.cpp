@@ -1,6 +1,7 @@
 #include "platform/anchors.h"
 
 #include <QEvent>
+#include <QResizeEvent>
 #include <QWidget>
 
 TAnchorHelper::TAnchorHelper(QWidget *control) : QObject(control), m_control(control)
@@ -28,6 +29,7 @@ void TAnchorHelper::setAnchors(QWidget *control, TAnchors anchors)
     QWidget *parent = control->parentWidget();
     h->m_parent = parent;
     h->m_parentOrigin = parent ? parent->size() : QSize();
+    h->m_applied = h->m_origin;
     if (parent)
         parent->installEventFilter(h);
     // A move or resize by the program (not by the anchoring) sets new distances.
@@ -43,14 +45,17 @@ TAnchors TAnchorHelper::anchors(const QWidget *control)
 bool TAnchorHelper::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_parent && event->type() == QEvent::Resize) {
-        reflow();
-    } else if (watched == m_control) {
-        if (event->type() == QEvent::ParentChange) {
-            setAnchors(m_control, m_anchors);
-        } else if (!m_applying && (event->type() == QEvent::Move || event->type() == QEvent::Resize) && m_parent) {
+        // The program may have moved or sized the control since the last reflow (a hidden
+        // control gets no move or resize events to tell us): its present place, against the
+        // parent's size before this resize, is then the new reference.
+        const QSize oldParent = static_cast<QResizeEvent *>(event)->oldSize();
+        if (m_control->geometry() != m_applied || m_parentOrigin.isEmpty()) {
             m_origin = m_control->geometry();
-            m_parentOrigin = static_cast<QWidget *>(m_parent)->size();
+            m_parentOrigin = oldParent.isValid() ? oldParent : static_cast<QWidget *>(m_parent)->size();
         }
+        reflow();
+    } else if (watched == m_control && event->type() == QEvent::ParentChange) {
+        setAnchors(m_control, m_anchors);
     }
     return false;
 }
@@ -82,7 +87,6 @@ void TAnchorHelper::reflow()
     int x, w, y, h;
     axis(m_anchors & akLeft, m_anchors & akRight, g.x(), g.width(), dw, m_parentOrigin.width(), now.width(), x, w);
     axis(m_anchors & akTop, m_anchors & akBottom, g.y(), g.height(), dh, m_parentOrigin.height(), now.height(), y, h);
-    m_applying = true;
     m_control->setGeometry(x, y, w, h);
-    m_applying = false;
+    m_applied = m_control->geometry();
 }

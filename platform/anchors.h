@@ -29,7 +29,7 @@ private:
     QWidget *m_control;
     TAnchors m_anchors = TAnchors(akLeft | akTop);
     QRect m_origin;
+    QRect m_applied;
     QSize m_parentOrigin;
     QObject *m_parent = nullptr;
-    bool m_applying = false;
 };
