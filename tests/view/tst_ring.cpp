@@ -124,14 +124,22 @@ private slots:
         QCOMPARE(QColor(glyphOf(mark, glyph).pixel(pixel)), QColor(expected));
     }
 
+    void glyphsStartAsTheBoardsDrawingUnderTheMark_data()
+    {
+        QTest::addColumn<bool>("centred");
+        QTest::newRow("board in place") << false;
+        QTest::newRow("board centres itself at its first paint") << true;
+    }
     void glyphsStartAsTheBoardsDrawingUnderTheMark()
     {
+        QFETCH(bool, centred);
         Page page;
-        QImage picture(600, 559, QImage::Format_RGB32);
+        QImage picture(400, 300, QImage::Format_RGB32);
         for (int y = 0; y < picture.height(); ++y)
             for (int x = 0; x < picture.width(); ++x)
                 picture.setPixel(x, y, qRgb(x % 256, y % 256, (x + y) % 256));
         page.board->setPictureImage(picture);
+        page.board->setCenterOnForm(centred);
         TBoardHighlight *mark = page.mark(QStringLiteral("Ring"), htSettings, QRect(41, 57, 65, 49));
         // A sibling painted before the mark must not show in its glyphs.
         auto *cover = new QWidget(page.board);
@@ -140,6 +148,7 @@ private slots:
         cover->setGeometry(30, 50, 20, 20);
         cover->stackUnder(mark);
         QVERIFY(page.showPainted());
+        QCOMPARE(page.board->pos() != QPoint(126, 26), centred);
         for (const QPoint p : {QPoint(0, 0), QPoint(64, 0), QPoint(0, 48), QPoint(64, 48), QPoint(32, 0)})
             QCOMPARE(QColor(mark->normalGlyph().pixel(p)), QColor(picture.pixel(p + QPoint(41, 57))));
         QCOMPARE(QColor(mark->activeGlyph().pixel(64, 48)), QColor(picture.pixel(105, 105)));

@@ -8,6 +8,9 @@
 #include "components/radiopanel.h"
 #include "platform/componentowner.h"
 #include "platform/menuitem.h"
+#include "platform/messages.h"
+#include "platform/messageboxes.h"
+#include "platform/application.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -24,7 +27,8 @@ inline QImage uniform(int w, int h, QColor c = QColor(100, 100, 100))
     return img;
 }
 
-// Somewhere no window of a fixture reaches, so that no stray enter or leave arrives.
+// Somewhere no window of a fixture reaches (the page covers (0, 0) to (800, 600) and the
+// tests lay their panels out to the right of it), so that no stray enter or leave arrives.
 inline QPoint parkingPlace() { return QPoint(1275, 1019); }
 
 inline void parkPointer()
@@ -40,7 +44,7 @@ public:
     TBoardImage *board = nullptr;
 
     explicit Page(const QStringList &topItems = {QStringLiteral("&File"), QStringLiteral("&Help")},
-                  QSize pictureSize = QSize(600, 559))
+                  QSize pictureSize = QSize(400, 300))
     {
         setObjectName(QStringLiteral("FixtureForm"));
         client = new QWidget(this);
@@ -60,7 +64,7 @@ public:
         board->setMenu(menu);
         board->setCenterOnForm(false);
         move(0, 0);
-        resize(1000, 800);
+        resize(800, 600);
     }
 
     TBoardHighlight *mark(const QString &title, THighlightType type, QRect bounds, TRadioPanel *panel = nullptr)
