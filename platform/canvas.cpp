@@ -40,22 +40,77 @@ void TCanvas::rectangle(int l, int t, int r, int b)
     m_painter.drawRect(QRect(l, t, r - l - 1, b - t - 1));
 }
 
+namespace {
+// Whether the point (px, py) lies in the box [l, r] x [t, b] whose corners are quarter
+// ellipses with radii rx and ry.
+bool insideRounded(double px, double py, double l, double t, double r, double b, double rx, double ry)
+{
+    if (px < l || px > r || py < t || py > b)
+        return false;
+    const double cx = px < l + rx ? l + rx : (px > r - rx ? r - rx : px);
+    const double cy = py < t + ry ? t + ry : (py > b - ry ? b - ry : py);
+    if (cx == px || cy == py)
+        return true;
+    const double dx = (px - cx) / rx;
+    const double dy = (py - cy) / ry;
+    return dx * dx + dy * dy <= 1.0;
+}
+
+// Fills (l, t, r, b) with the pixels whose centres lie in the rounded box, those within the pen
+// width of its edge in the pen colour and the rest in the brush colour.
+void fillRounded(QPainter &painter, const TCanvas::Pen &pen, const TCanvas::Brush &brush, int l, int t, int r, int b,
+                 double rx, double ry)
+{
+    const bool outlined = pen.style != Qt::NoPen;
+    const bool filled = brush.style != Qt::NoBrush;
+    const int w = qMax(1, pen.width);
+    const QColor penColor = toQColor(pen.color);
+    const QColor brushColor = toQColor(brush.color);
+    enum Kind { Outside, Edge, Inside };
+    for (int y = t; y < b; ++y) {
+        int runStart = l;
+        Kind runKind = Outside;
+        auto flush = [&](int end) {
+            if (end > runStart && runKind != Outside && (runKind == Edge || filled))
+                painter.fillRect(QRect(runStart, y, end - runStart, 1), runKind == Edge ? penColor : brushColor);
+        };
+        for (int x = l; x < r; ++x) {
+            const double px = x + 0.5;
+            const double py = y + 0.5;
+            Kind kind = Outside;
+            if (insideRounded(px, py, l, t, r, b, rx, ry)) {
+                kind = Inside;
+                if (outlined && !insideRounded(px, py, l + w, t + w, r - w, b - w, qMax(0.0, rx - w), qMax(0.0, ry - w)))
+                    kind = Edge;
+            }
+            if (kind != runKind) {
+                flush(x);
+                runStart = x;
+                runKind = kind;
+            }
+        }
+        flush(r);
+    }
+}
+} // namespace
+
+// Rounded rectangles and ellipses are rasterised here by pixel centres: QPainter's aliased
+// rounded rectangle puts its bottom edge one row below the box and bulges its right-hand
+// corners, and its aliased ellipse leaves out the top row of the box, so a 6 x 6 pin came out
+// 6 x 5. Both shapes now lie inside (l, t, r, b), symmetric, with the pen on the outermost pixels.
 void TCanvas::roundRect(int l, int t, int r, int b, int ellipseWidth, int ellipseHeight)
 {
     if (r <= l || b <= t)
         return;
-    apply();
-    const QRectF box = pen.style == Qt::NoPen ? QRectF(l, t, r - l, b - t) : QRectF(l, t, r - l - 1, b - t - 1);
-    m_painter.drawRoundedRect(box, ellipseWidth / 2.0, ellipseHeight / 2.0);
+    fillRounded(m_painter, pen, brush, l, t, r, b, qBound(0, ellipseWidth, r - l) / 2.0,
+                qBound(0, ellipseHeight, b - t) / 2.0);
 }
 
 void TCanvas::ellipse(int l, int t, int r, int b)
 {
     if (r <= l || b <= t)
         return;
-    apply();
-    const QRect box = pen.style == Qt::NoPen ? QRect(l, t, r - l, b - t) : QRect(l, t, r - l - 1, b - t - 1);
-    m_painter.drawEllipse(box);
+    fillRounded(m_painter, pen, brush, l, t, r, b, (r - l) / 2.0, (b - t) / 2.0);
 }
 
 void TCanvas::fillRect(int l, int t, int r, int b)
