@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <cmath>
 
@@ -59,6 +60,8 @@ THelpForm::THelpForm(QWidget *owner, const TInstructionsOptions &options, QSize 
     richPalette.setColor(QPalette::Base, toQColor(0x00DDDDDD));
     HelpRich->setPalette(richPalette);
     TRtfReader::read(m_rtf, HelpRich->document());
+    // Filling the document carries the view's cursor to the end; the reader starts at the title.
+    HelpRich->moveCursor(QTextCursor::Start);
     HelpRich->setGeometry(0, RichTop, BaseClientWidth, RichHeight);
 
     StartButton = new QPushButton(QStringLiteral("Start"), this);

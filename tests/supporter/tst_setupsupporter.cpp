@@ -12,6 +12,7 @@
 
 #include <QMetaProperty>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -136,6 +137,10 @@ private slots:
         QCOMPARE(help.size(), QSize(488, 221));
         QCOMPARE(help.topLeft(), QPoint(main.left() + (main.width() - 488) / 2, main.top() + (main.height() - 221) / 2));
         QCOMPARE(sup->HelpForm()->focusWidget(), static_cast<QWidget *>(sup->HelpForm()->StartButton));
+        // It opens at the title, not scrolled to the end of the text.
+        QCOMPARE(sup->HelpForm()->HelpRich->textCursor().position(), 0);
+        QCOMPARE(sup->HelpForm()->HelpRich->verticalScrollBar()->value(), 0);
+        QVERIFY(sup->HelpForm()->HelpRich->verticalScrollBar()->maximum() > 0);
         QVERIFY(!sup->HelpForm()->instructionsRtf().contains("Note:"));
         QVERIFY(!sup->HelpForm()->instructionsRtf().contains("To see a list"));
         app->setOnIdle(nullptr);
