@@ -55,7 +55,7 @@ window_gone() {
 
 # Finds the board photograph on screen where the guide must have centred it: on the window's
 # outer size (frame included), below the menu bar, whose height is searched. Prints
-# "x y rmse" of the best match; the photograph must match it pixel for pixel (up to JPEG).
+# "x y rmse" of the best match; the photograph must match it pixel for pixel where no ring is.
 locate_board() {
   local win=$1 screenshot=$2 photo=$3
   local X Y WIDTH HEIGHT SCREEN WINDOW
@@ -68,7 +68,9 @@ locate_board() {
   local best="" best_err=9 menu err by
   for menu in $(seq -30 60); do
     by=$((Y + menu + (outer_h - 559) / 2))
-    err=$(convert "$screenshot" -crop "600x559+${bx}+${by}" +repage "$photo" -metric RMSE -compare -format '%[distortion]' info: 2>/dev/null || echo 9)
+    # A patch of the photograph that no ring covers, so it must be drawn untouched.
+    err=$(convert "$screenshot" -crop "220x200+$((bx + 130))+$((by + 255))" +repage \
+      \( "$photo" -crop 220x200+130+255 +repage \) -metric RMSE -compare -format '%[distortion]' info: 2>/dev/null || echo 9)
     if awk -v a="$err" -v b="$best_err" 'BEGIN{exit !(a<b)}'; then
       best_err=$err
       best="$bx $by"
@@ -111,4 +113,16 @@ finish_guide() {
     echo "e2e: $failures check(s) failed; screenshots in $out"
     exit 1
   fi
+}
+
+# Closes a window through the window manager, as its close box would.
+close_window() {
+  xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true
+  sleep 0.2
+  xdotool key alt+F4
+}
+
+# Prints "x y": the screen position of a window's client area (inside the frame).
+client_origin() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} END{print x, y}'
 }
