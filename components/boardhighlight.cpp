@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 
 #include <cstring>
 
@@ -420,7 +421,14 @@ void TBoardHighlight::showPopup()
         popup->setOuterSize(194, 141);
     }
     popup->setWindowTitle(m_popupCaption);
-    popup->setOuterSize(qMax(194, popup->outerWidth()), qMax(122, popup->outerHeight()));
+    // The floor is on the framed window. Before the window system has framed it (and on
+    // platforms without frames) the caption is not in the outer size yet, so it is allowed
+    // for: otherwise a thin panel's popup would get a taller client area than its layout.
+    const int captionAllowance = popup->frameMargins() == QMargins()
+                                     ? popup->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, popup)
+                                     : 0;
+    const int outerHeight = popup->outerHeight() + captionAllowance;
+    popup->setOuterSize(qMax(194, popup->outerWidth()), popup->outerHeight() + qMax(0, 122 - outerHeight));
     popup->setMinimumOuterSize(popup->outerWidth(), popup->outerHeight());
     popup->setTag(tag);
 

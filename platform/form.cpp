@@ -53,9 +53,20 @@ void TForm::setStayOnTop(bool onTop)
     applyFlags();
 }
 
+QRect TForm::outerRect() const
+{
+    // Before the window is created Qt derives the frame from an empty strut and reports it one
+    // pixel smaller than the client area on each axis.
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    if (outer.width() < inner.width() || outer.height() < inner.height())
+        return inner;
+    return outer;
+}
+
 QMargins TForm::frameMargins() const
 {
-    const QRect outer = frameGeometry();
+    const QRect outer = outerRect();
     const QRect inner = geometry();
     return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
                     outer.bottom() - inner.bottom());

@@ -31,16 +31,18 @@ public:
 
     // Outer size is the frame's (title bar included) once the window system knows the frame,
     // and the client size before that.
-    int outerWidth() const { return frameGeometry().width(); }
-    int outerHeight() const { return frameGeometry().height(); }
+    int outerWidth() const { return outerRect().width(); }
+    int outerHeight() const { return outerRect().height(); }
+    // The frame's rectangle in screen coordinates; the client rectangle while the frame is unknown.
+    QRect outerRect() const;
     QMargins frameMargins() const;
     void setOuterSize(int w, int h);
     void setClientSize(int w, int h) { resize(w, h); }
     void setMinimumOuterSize(int w, int h);
     // Outer position in screen coordinates.
     void setOuterPos(int left, int top);
-    int outerLeft() const { return frameGeometry().left(); }
-    int outerTop() const { return frameGeometry().top(); }
+    int outerLeft() const { return outerRect().left(); }
+    int outerTop() const { return outerRect().top(); }
 
     // The client area takes the bounding box of the visible child widgets, which all move so
     // that the box starts at the origin.
