@@ -485,6 +485,7 @@ void TBoardHighlight::showPopup()
 
     auto *memo = new QPlainTextEdit(popup);
     popup->setComponentName(memo, QStringLiteral("StatusMemo"));
+    memo->setAccessibleName(m_popupCaption.isEmpty() ? QStringLiteral("Explanation") : m_popupCaption + QStringLiteral(": explanation"));
     memo->setGeometry(6, done->y() - 6 - mh, cw - 12, mh);
     memo->setReadOnly(true);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -34,6 +34,15 @@ TDipSwitch::TDipSwitch(QWidget *parent) : TGraphicControl(parent)
 
 TDipSwitch::~TDipSwitch() = default;
 
+QString TDipSwitch::accessibleState() const
+{
+    // One word a switch, first switch first: "1 1" for both on.
+    QStringList bits;
+    for (QChar c : m_binaryValueStr)
+        bits << QString(c);
+    return bits.join(QLatin1Char(' '));
+}
+
 quint32 TDipSwitch::mask() const
 {
     return m_numSwitches >= 32 ? 0xFFFFFFFFu : ((quint32(1) << m_numSwitches) - 1);

@@ -40,6 +40,7 @@ public:
     quint32 value() const { return m_value; }
     void setValue(quint32 value);
 
+    QString accessibleState() const override;
     bool swapPending() const { return m_swapPending; }
     bool hasPainted() const { return m_hasPainted; }
     const QImage &workBitmap() const { return m_workBitmap; }

@@ -97,6 +97,16 @@ void TThreeJumper::click()
     TGraphicControl::click();
 }
 
+QString TThreeJumper::accessibleState() const
+{
+    switch (m_jumperState) {
+    case jsLeft: return QStringLiteral("left pins");
+    case jsRight: return QStringLiteral("right pins");
+    case jsOpen: break;
+    }
+    return QStringLiteral("open");
+}
+
 TColor TThreeJumper::backgroundColor() const
 {
     // By exact class name, not by inheritance: a panel derived from the radio panel does not count.

@@ -41,6 +41,7 @@ public:
     void setAllowOpen(bool allow);
 
     void click() override;
+    QString accessibleState() const override;
 
     // The parent's Color when the parent is a radio panel, else button face.
     TColor backgroundColor() const;

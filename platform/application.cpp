@@ -1,13 +1,16 @@
 #include "platform/application.h"
 
+#include "platform/accessiblecontrol.h"
 #include "platform/errors.h"
 #include "platform/messageboxes.h"
 
 #include <QAbstractEventDispatcher>
+#include <QAccessible>
 #include <QEvent>
 
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
+    QAccessible::installFactory(&TAccessibleControl::factory);
     if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance())
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TApplication::onAboutToBlock);
 }

@@ -41,6 +41,8 @@ public:
     virtual void click();
 
     void bringToFront() { raise(); }
+    // The control's setting in words, for screen readers ("left pins", "1 1"); none by default.
+    virtual QString accessibleState() const { return {}; }
     // Requests a repaint; never draws at once. Counted, so that tests can see needless ones.
     void invalidate();
     int invalidations() const { return m_invalidations; }

@@ -145,6 +145,9 @@ void buildSwitchPanelContents(PageBuilder &page, TMainForm *form)
     };
     jumper(&TMainForm::Sel0Jumper, "Sel0Jumper", 8);
     jumper(&TMainForm::Sel1Jumper, "Sel1Jumper", 32);
+    // Screen readers hear the jumper's label, then its state ("SEL 1: left pins").
+    form->Sel0Jumper->setAccessibleName(QStringLiteral("SEL 1"));
+    form->Sel1Jumper->setAccessibleName(QStringLiteral("SEL 2"));
 
     auto label = [&](QLabel *TMainForm::*member, const char *name, int left, const char *caption) {
         auto *l = page.named(new QLabel(panel), name);
@@ -163,6 +166,7 @@ void buildSwitchPanelContents(PageBuilder &page, TMainForm *form)
     auto *dip = page.named(new TDipSwitch(panel), "positionSwitch");
     form->positionSwitch = dip;
     dip->setBounds(232, 72, 33, 33);
+    dip->setAccessibleName(QStringLiteral("DIP switches"));
     dip->setOrientation(otRight);
     dip->setNumSwitches(2);
     dip->setBinaryValueStr(QStringLiteral("11"));
@@ -174,6 +178,7 @@ void buildSwitchPanelContents(PageBuilder &page, TMainForm *form)
     auto *combo = page.named(new QComboBox(panel), "ComboBox1");
     form->ComboBox1 = combo;
     combo->setGeometry(64, 32, 225, 21);
+    combo->setAccessibleName(QStringLiteral("Stack position"));
     combo->setEditable(false);
     combo->setFocusPolicy(Qt::StrongFocus);
     // Only the user's choice in the list runs the change handler; setting the index from code
