@@ -161,13 +161,19 @@ void TSetupSupporter::BuildSupport()
         const int count = LLZorquel::driver().cardCount();
         if (count > 0) {
             m_pciForm->PCIMemo->clear();
-            for (int index = 0; index < count; ++index) {
+            // A driver that reports an absurd count must not freeze the program asking the
+            // page for millions of descriptions: list the first ones and say how many were cut.
+            const int listed = qMin(count, MaxListedCards);
+            for (int index = 0; index < listed; ++index) {
                 const QString line = m_onGetCardString(this, index);
                 if (!line.isEmpty()) {
                     m_pciForm->PCIMemo->appendPlainText(line);
                     found = true;
                 }
             }
+            if (count > listed)
+                m_pciForm->PCIMemo->appendPlainText(
+                    QStringLiteral("%1 more cards reported by the driver are not listed.").arg(count - listed));
         }
     }
 

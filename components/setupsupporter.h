@@ -46,6 +46,9 @@ public:
     static constexpr unsigned TimerId = 1;
     static constexpr int TimerPeriodMs = 100;
 
+    // The most cards the cards window lists.
+    static constexpr int MaxListedCards = 256;
+
     explicit TSetupSupporter(QObject *owner = nullptr);
     ~TSetupSupporter() override;
 

@@ -5,6 +5,7 @@
 #include "platform/componentowner.h"
 #include "platform/errors.h"
 #include "platform/form.h"
+#include "platform/graphiccontrol.h"
 #include "platform/menuitem.h"
 #include "platform/messageboxes.h"
 #include "support/testmain.h"
@@ -154,6 +155,27 @@ private slots:
         // Once the first box is gone, the next error is shown again.
         TApplication::guarded([] { throw std::runtime_error("third"); });
         QCOMPARE(MessageBoxes::requests().last().text, QString("third"));
+    }
+
+    void errorInAClickHandlerIsReportedOnceAndTheControlGoesOn()
+    {
+        QWidget top;
+        top.resize(100, 100);
+        auto *control = new TGraphicControl(&top);
+        control->setGeometry(10, 10, 40, 40);
+        int clicks = 0;
+        control->setOnClick([&](QObject *) {
+            if (++clicks == 1)
+                throw std::runtime_error("click handler failed");
+        });
+        top.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&top));
+        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(MessageBoxes::requests().size(), 1);
+        QCOMPARE(MessageBoxes::requests().first().text, QString("click handler failed"));
+        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(clicks, 2);
+        QCOMPARE(MessageBoxes::requests().size(), 1);
     }
 
     void idleWaitsForTheMainFormsFirstPaint()

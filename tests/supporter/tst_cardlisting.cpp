@@ -73,6 +73,40 @@ private slots:
         QVERIFY(page.SetSup->PCIForm()->isVisible());
     }
 
+    void driverCountsOutOfRange_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("asked");
+        QTest::addColumn<QString>("lastLine");
+        QTest::newRow("negative") << -5 << 0 << "No Card Found";
+        QTest::newRow("most negative") << int(0x80000000) << 0 << "No Card Found";
+        QTest::newRow("just the cap") << TSetupSupporter::MaxListedCards << TSetupSupporter::MaxListedCards
+                                      << QString("card %1").arg(TSetupSupporter::MaxListedCards - 1);
+        QTest::newRow("one over the cap") << TSetupSupporter::MaxListedCards + 1 << TSetupSupporter::MaxListedCards
+                                          << "1 more cards reported by the driver are not listed.";
+        QTest::newRow("huge") << 0x7FFFFFFF << TSetupSupporter::MaxListedCards
+                              << QString("%1 more cards reported by the driver are not listed.")
+                                     .arg(0x7FFFFFFF - TSetupSupporter::MaxListedCards);
+    }
+    void driverCountsOutOfRange()
+    {
+        QFETCH(int, count);
+        QFETCH(int, asked);
+        QFETCH(QString, lastLine);
+        setDriverCardCount(count);
+        TestPage page;
+        int calls = 0;
+        page.SetSup->setOnGetCardString([&](QObject *, int index) {
+            ++calls;
+            return QString("card %1").arg(index);
+        });
+        page.show();
+        TApplication::guarded([&] { page.SetSup->BuildSupport(); });
+        QCOMPARE(calls, asked);
+        QCOMPARE(page.SetSup->PCIForm()->lines().last(), lastLine);
+        QVERIFY(page.SetSup->PCIForm()->lines().size() <= TSetupSupporter::MaxListedCards + 1);
+    }
+
     void failingDescriptionEndsTheBuild()
     {
         setDriverCardCount(3);

@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QLibrary>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -82,6 +84,29 @@ private slots:
         QTest::newRow("none of the names (other case only)") << "none" << false << 0 << false << false;
         QTest::newRow("library missing") << "nowhere" << false << 0 << false << false;
     }
+    void fileThatIsNotALibraryBindsNothing_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("text") << QByteArray("this is not a shared library\n");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("truncated ELF header") << QByteArray("\x7f" "ELF\x02\x01\x01", 7);
+    }
+    void fileThatIsNotALibraryBindsNothing()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("libZorquel.so"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        LLZorquel::TDriverBinding binding(path);
+        binding.LoadDriver();
+        QVERIFY(!binding.driverAvailable());
+        QCOMPARE(filledSlots(binding), 0);
+        QCOMPARE(binding.cardCount(), 0);
+    }
+
     void loadSetsStateFromWhatTheLibraryExports()
     {
         QFETCH(QString, variant);
