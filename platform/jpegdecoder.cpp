@@ -73,22 +73,32 @@ bool JpegDecoder::decode(const QByteArray &data, QImage &out, QString *error)
                          .arg(cinfo.image_width)
                          .arg(cinfo.image_height);
         } else {
+#ifdef JCS_EXTENSIONS
+            // Straight into the image's rows: RGB32 is B, G, R, 0xFF in memory.
+            cinfo.out_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+            constexpr int components = 4;
+#else
             cinfo.out_color_space = JCS_RGB;
+            constexpr int components = 3;
+#endif
             jpeg_start_decompress(&cinfo);
             image = QImage(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB32);
-            if (image.isNull() || cinfo.output_components != 3) {
+            if (image.isNull() || cinfo.output_components != components) {
                 reason = QStringLiteral("Not enough memory for the picture.");
             } else {
-                QByteArray row(int(cinfo.output_width) * 3, Qt::Uninitialized);
-                JSAMPROW rowPtr = reinterpret_cast<JSAMPROW>(row.data());
+                QByteArray row(components == 3 ? int(cinfo.output_width) * 3 : 0, Qt::Uninitialized);
                 while (cinfo.output_scanline < cinfo.output_height) {
                     const int y = int(cinfo.output_scanline);
+                    QRgb *dst = reinterpret_cast<QRgb *>(image.scanLine(y));
+                    JSAMPROW rowPtr = components == 4 ? reinterpret_cast<JSAMPROW>(dst)
+                                                      : reinterpret_cast<JSAMPROW>(row.data());
                     if (jpeg_read_scanlines(&cinfo, &rowPtr, 1) != 1)
                         break;
-                    QRgb *dst = reinterpret_cast<QRgb *>(image.scanLine(y));
-                    const unsigned char *src = reinterpret_cast<const unsigned char *>(row.constData());
-                    for (unsigned x = 0; x < cinfo.output_width; ++x, src += 3)
-                        dst[x] = qRgb(src[0], src[1], src[2]);
+                    if (components == 3) {
+                        const unsigned char *src = reinterpret_cast<const unsigned char *>(row.constData());
+                        for (unsigned x = 0; x < cinfo.output_width; ++x, src += 3)
+                            dst[x] = qRgb(src[0], src[1], src[2]);
+                    }
                 }
                 jpeg_finish_decompress(&cinfo);
                 if (mgr.eofWarnings > 0)
