@@ -213,12 +213,8 @@ void TBoardHighlight::buildGlyphs()
     // What the parent has drawn under the mark, without the mark or its siblings.
     if (QWidget *p = parentWidget(); p && w > 0 && h > 0)
         p->render(&background, QPoint(), QRegion(geometry()), QWidget::DrawWindowBackground);
-    m_normalGlyph = background;
-    TRingRenderer::render(m_normalGlyph, m_normalStrength, m_ringColor, false);
-    m_activeGlyph = background.copy();
-    TRingRenderer::render(m_activeGlyph, m_activeStrength, m_ringColor, true);
-    m_hotGlyph = background.copy();
-    TRingRenderer::render(m_hotGlyph, m_hotStrength, m_ringColor, false);
+    TRingRenderer::renderSet(background, m_ringColor, m_normalStrength, m_activeStrength, m_hotStrength, m_normalGlyph,
+                             m_activeGlyph, m_hotGlyph);
 }
 
 const QImage &TBoardHighlight::currentGlyph() const

@@ -1,64 +1,186 @@
 #include "components/ringrenderer.h"
 
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 namespace {
-// Each channel sum is formed in extended precision from the float factors and rounded to the
-// nearest integer, ties to the even one (the default rounding mode).
-inline int blendChannel(int pixel, float b, int ring, float a)
+constexpr int kFixedBits = 44;
+constexpr double kFixedScale = 17592186044416.0; // 2^44
+constexpr float kFixedFloor = 1.0f / 1048576.0f; // 2^-20: from here up a float is exact in 2^-44 steps
+
+// The weights of one pixel: a for the ring colour, b = 1 - a for the picture.
+struct Weights {
+    float a;
+    float b;
+    bool fixed;        // both are exact in 44-bit fixed point
+    std::int64_t fa;   // a * 2^44
+    std::int64_t fb;   // b * 2^44
+};
+
+inline Weights weightsFor(float a)
 {
-    const long double sum = static_cast<long double>(pixel) * static_cast<long double>(b)
-                            + static_cast<long double>(ring) * static_cast<long double>(a);
-    const long double rounded = std::nearbyintl(sum);
+    Weights w;
+    w.a = a;
+    w.b = 1.0f - a;
+    w.fixed = (a == 0.0f || a >= kFixedFloor) && (w.b == 0.0f || w.b >= kFixedFloor);
+    if (w.fixed) {
+        // Scaling by a power of two is exact in float, and the result is a whole number.
+        w.fa = std::int64_t(a * float(kFixedScale));
+        w.fb = std::int64_t(w.b * float(kFixedScale));
+    }
+    return w;
+}
+
+// pixel * b + ring * a, formed exactly and rounded once to the nearest integer, ties to the
+// even one: the extended-precision sum of the float factors gives the same.
+inline int blendChannel(int pixel, int ring, const Weights &w)
+{
+    if (w.fixed) {
+        const std::int64_t sum = std::int64_t(pixel) * w.fb + std::int64_t(ring) * w.fa;
+        std::int64_t q = sum >> kFixedBits;
+        const std::int64_t rest = sum & ((std::int64_t(1) << kFixedBits) - 1);
+        q += (rest + (q & 1)) > (std::int64_t(1) << (kFixedBits - 1)) ? 1 : 0;
+        return q > 255 ? 255 : int(q);
+    }
+    // Tiny weights: the long double sum of two products exact in double.
+    const long double sum = static_cast<long double>(double(pixel) * double(w.b))
+                            + static_cast<long double>(double(ring) * double(w.a));
+    const long rounded = std::lrintl(sum);
     return rounded < 0 ? 0 : rounded > 255 ? 255 : int(rounded);
+}
+
+inline QRgb blend(QRgb px, const Weights &w, int cr, int cg, int cb)
+{
+    return qRgb(blendChannel(qRed(px), cr, w), blendChannel(qGreen(px), cg, w), blendChannel(qBlue(px), cb, w));
+}
+
+// The ring weight before the strength: 0.16 inside radius 0.77, a triangle peaking at 0.875.
+// Returns false outside the ellipse.
+inline bool ringWeight(double dx2, double dy2, bool &inner, float &a)
+{
+    const float d = float(dx2 + dy2);
+    if (d >= 1.0f)
+        return false;
+    inner = double(d) < 0.5929;
+    if (inner) {
+        a = 0.16f;
+    } else {
+        const float r = std::sqrt(d);
+        a = float(1.0 - std::fabs(double(r) - 0.875) * 8.0);
+    }
+    return true;
+}
+
+// Every named quantity is a 32-bit float; the unnamed products and differences feeding them
+// are exact in double and rounded once on the way into the float.
+std::vector<double> squaredOffsets(int n)
+{
+    const float s = float(2.0 / double(n - 1));
+    std::vector<double> out(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        const float d = float(double(i) * double(s) - 1.0);
+        out[size_t(i)] = double(d) * double(d);
+    }
+    return out;
+}
+
+bool prepare(QImage &glyph)
+{
+    if (glyph.width() < 2 || glyph.height() < 2)
+        return false;
+    if (glyph.format() != QImage::Format_RGB32 && glyph.format() != QImage::Format_ARGB32)
+        glyph = glyph.convertToFormat(QImage::Format_RGB32);
+    return true;
+}
+
+struct Ring {
+    int cr, cg, cb;
+    explicit Ring(TColor c) : cr(int(c & 0xFF)), cg(int((c >> 8) & 0xFF)), cb(int((c >> 16) & 0xFF)) {}
+};
+
+// Inside radius 0.77 the weights are the same for every pixel, so each channel is a table.
+struct InnerTable {
+    quint8 r[256], g[256], b[256];
+    InnerTable(float strength, const Ring &c)
+    {
+        const Weights w = weightsFor(0.16f * strength);
+        for (int v = 0; v < 256; ++v) {
+            r[v] = quint8(blendChannel(v, c.cr, w));
+            g[v] = quint8(blendChannel(v, c.cg, w));
+            b[v] = quint8(blendChannel(v, c.cb, w));
+        }
+    }
+    QRgb operator()(QRgb px) const { return qRgb(r[qRed(px)], g[qGreen(px)], b[qBlue(px)]); }
+};
+
+inline QRgb ringPixel(QRgb px, float a, bool inner, float strength, bool whiteCore, const Ring &c)
+{
+    if (whiteCore && !inner) {
+        a = a * 2.0f;
+        if (a > 1.0f) {
+            px = qRgb(255, 255, 255);
+            a = 2.0f - a;
+        }
+    }
+    return blend(px, weightsFor(a * strength), c.cr, c.cg, c.cb);
 }
 } // namespace
 
 void TRingRenderer::render(QImage &glyph, float strength, TColor color, bool whiteCore)
 {
-    const int w = glyph.width();
-    const int h = glyph.height();
-    if (w < 2 || h < 2)
+    if (!prepare(glyph))
         return;
-    if (glyph.format() != QImage::Format_RGB32 && glyph.format() != QImage::Format_ARGB32)
-        glyph = glyph.convertToFormat(QImage::Format_RGB32);
-
-    const int cr = int(color & 0xFF);
-    const int cg = int((color >> 8) & 0xFF);
-    const int cb = int((color >> 16) & 0xFF);
-    // Every named quantity is a 32-bit float; the unnamed products and differences feeding
-    // them are exact in double and rounded once on the way into the float.
-    const float sx = float(2.0 / double(w - 1));
-    const float sy = float(2.0 / double(h - 1));
-
-    for (int y = 0; y < h; ++y) {
-        const float dy = float(double(y) * double(sy) - 1.0);
-        const long double dy2 = static_cast<long double>(dy) * dy;
+    const Ring ring(color);
+    const std::vector<double> dx2 = squaredOffsets(glyph.width());
+    const std::vector<double> dy2 = squaredOffsets(glyph.height());
+    for (int y = 0; y < glyph.height(); ++y) {
         QRgb *line = reinterpret_cast<QRgb *>(glyph.scanLine(y));
-        for (int x = 0; x < w; ++x) {
-            const float dx = float(double(x) * double(sx) - 1.0);
-            const float d = float(static_cast<long double>(dx) * dx + dy2);
-            if (d >= 1.0f)
-                continue;
-            QRgb px = line[x];
+        for (int x = 0; x < glyph.width(); ++x) {
+            bool inner;
             float a;
-            if (static_cast<double>(d) < 0.5929) {
-                a = 0.16f;
-            } else {
-                const float r = std::sqrt(d);
-                a = float(1.0 - std::fabs(double(r) - 0.875) * 8.0);
-                if (whiteCore) {
-                    a = a * 2.0f;
-                    if (a > 1.0f) {
-                        px = qRgb(255, 255, 255);
-                        a = 2.0f - a;
-                    }
-                }
+            if (ringWeight(dx2[size_t(x)], dy2[size_t(y)], inner, a))
+                line[x] = ringPixel(line[x], a, inner, strength, whiteCore, ring);
+        }
+    }
+}
+
+void TRingRenderer::renderSet(const QImage &background, TColor color, float normalStrength, float activeStrength,
+                              float hotStrength, QImage &normal, QImage &active, QImage &hot)
+{
+    normal = background.convertToFormat(QImage::Format_RGB32);
+    active = normal.copy();
+    hot = normal.copy();
+    if (!prepare(normal))
+        return;
+    const Ring ring(color);
+    const InnerTable innerNormal(normalStrength, ring);
+    const InnerTable innerActive(activeStrength, ring);
+    const InnerTable innerHot(hotStrength, ring);
+    const int width = normal.width();
+    const int height = normal.height();
+    const std::vector<double> dx2 = squaredOffsets(width);
+    const std::vector<double> dy2 = squaredOffsets(height);
+    for (int y = 0; y < height; ++y) {
+        QRgb *n = reinterpret_cast<QRgb *>(normal.scanLine(y));
+        QRgb *ac = reinterpret_cast<QRgb *>(active.scanLine(y));
+        QRgb *h = reinterpret_cast<QRgb *>(hot.scanLine(y));
+        const double rowDy2 = dy2[size_t(y)];
+        for (int x = 0; x < width; ++x) {
+            bool inner;
+            float a;
+            if (!ringWeight(dx2[size_t(x)], rowDy2, inner, a))
+                continue;
+            const QRgb px = n[x];
+            if (inner) {
+                n[x] = innerNormal(px);
+                ac[x] = innerActive(px);
+                h[x] = innerHot(px);
+                continue;
             }
-            a = a * strength;
-            const float b = 1.0f - a;
-            line[x] = qRgb(blendChannel(qRed(px), b, cr, a), blendChannel(qGreen(px), b, cg, a),
-                           blendChannel(qBlue(px), b, cb, a));
+            n[x] = ringPixel(px, a, inner, normalStrength, false, ring);
+            ac[x] = ringPixel(px, a, inner, activeStrength, true, ring);
+            h[x] = ringPixel(px, a, inner, hotStrength, false, ring);
         }
     }
 }

@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <cmath>
+
 using namespace viewfixture;
 
 namespace {
@@ -28,6 +30,53 @@ QImage rendered(QSize size, THighlightType type, int glyph)
 }
 
 QRgb rgb(int r, int g, int b) { return qRgb(r, g, b); }
+
+// A plain reference of the blending, every sum in long double, for cross-checks on
+// backgrounds and strengths that the worked figures do not cover.
+QImage reference(QImage img, float s, TColor c, bool white)
+{
+    const int w = img.width(), h = img.height();
+    const float sx = float(2.0L / (w - 1)), sy = float(2.0L / (h - 1));
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const float dx = float(x * (long double)sx - 1), dy = float(y * (long double)sy - 1);
+            const float d = float((long double)dx * dx + (long double)dy * dy);
+            if (d >= 1)
+                continue;
+            QRgb p = img.pixel(x, y);
+            float a;
+            if (d < 0.5929L) {
+                a = 0.16f;
+            } else {
+                const float r = std::sqrt(d);
+                a = float(1 - std::fabs(r - 0.875L) * 8);
+                if (white) {
+                    a = a * 2;
+                    if (a > 1) {
+                        p = qRgb(255, 255, 255);
+                        a = 2 - a;
+                    }
+                }
+            }
+            a = a * s;
+            const float b = 1 - a;
+            auto ch = [&](int pv, int cv) { return int(std::nearbyintl((long double)pv * b + (long double)cv * a)); };
+            img.setPixel(x, y, qRgb(ch(qRed(p), c & 0xFF), ch(qGreen(p), (c >> 8) & 0xFF), ch(qBlue(p), (c >> 16) & 0xFF)));
+        }
+    return img;
+}
+
+QImage noise(QSize size, quint32 seed)
+{
+    QImage img(size, QImage::Format_RGB32);
+    quint32 v = seed;
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x) {
+            v = v * 1664525u + 1013904223u;
+            img.setPixel(x, y, qRgb(int(v >> 24), int((v >> 16) & 0xFF), int((v >> 8) & 0xFF)));
+        }
+    return img;
+}
 } // namespace
 
 Q_DECLARE_METATYPE(THighlightType)
@@ -228,6 +277,45 @@ private slots:
             QVERIFY(mark->glyphsBuilt());
             QCOMPARE(mark->activeGlyph(), uniform(size.width(), size.height()));
         }
+    }
+
+    void matchesTheExtendedPrecisionSum_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<float>("strength");
+        QTest::addColumn<quint32>("color");
+        QTest::addColumn<bool>("white");
+        QTest::newRow("wide settings") << QSize(360, 60) << 0.5f << quint32(0x0000FFFF) << false;
+        QTest::newRow("tall active") << QSize(33, 377) << 1.0f << quint32(0x0000FFFF) << true;
+        QTest::newRow("options hot") << QSize(49, 41) << 0.5f << quint32(0x00FF0000) << false;
+        QTest::newRow("odd strength") << QSize(81, 77) << 0.3f << quint32(0x00123456) << true;
+        QTest::newRow("faint") << QSize(65, 65) << 0.001f << quint32(0x00FFFFFF) << false;
+    }
+    void matchesTheExtendedPrecisionSum()
+    {
+        QFETCH(QSize, size);
+        QFETCH(float, strength);
+        QFETCH(quint32, color);
+        QFETCH(bool, white);
+        const QImage background = noise(size, size.width() * 31u + size.height());
+        QImage img = background;
+        TRingRenderer::render(img, strength, color, white);
+        QCOMPARE(img, reference(background, strength, color, white));
+    }
+
+    void glyphSetEqualsThreeSingleRenders()
+    {
+        const QImage background = noise(QSize(81, 57), 7);
+        QImage n, a, h;
+        TRingRenderer::renderSet(background, 0x000000FF, 0.5f, 1.0f, 0.75f, n, a, h);
+        QImage n1 = background, a1 = background, h1 = background;
+        TRingRenderer::render(n1, 0.5f, 0x000000FF, false);
+        TRingRenderer::render(a1, 1.0f, 0x000000FF, true);
+        TRingRenderer::render(h1, 0.75f, 0x000000FF, false);
+        QCOMPARE(n, n1);
+        QCOMPARE(a, a1);
+        QCOMPARE(h, h1);
+        QVERIFY(n != background && a != n && h != n);
     }
 
     void twoByTwoKeepsItsCorners()
