@@ -9,7 +9,7 @@
 
 #include "platform/menuitem.h"
 class TMenuItem;
-class TPopupForm;
+#include "components/popupform.h"
 #include "components/radiopanel.h"
 class TBoardImage;
 
