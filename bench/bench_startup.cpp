@@ -180,41 +180,19 @@ Sample spawn(const char *which)
 
 std::vector<Sample> g_guide, g_bare, g_guideHelp, g_bareHelp;
 
-void BM_ColdStartBareQt(benchmark::State &state)
+void spawnEach(benchmark::State &state, const char *which, std::vector<Sample> &samples)
 {
     for (auto _ : state) {
-        const Sample s = spawn("bare");
-        g_bare.push_back(s);
+        const Sample s = spawn(which);
+        samples.push_back(s);
         state.SetIterationTime(s.seconds);
     }
 }
 
-void BM_ColdStartGuide(benchmark::State &state)
-{
-    for (auto _ : state) {
-        const Sample s = spawn("guide");
-        g_guide.push_back(s);
-        state.SetIterationTime(s.seconds);
-    }
-}
-
-void BM_ToSecondWindowBareQt(benchmark::State &state)
-{
-    for (auto _ : state) {
-        const Sample s = spawn("bare-help");
-        g_bareHelp.push_back(s);
-        state.SetIterationTime(s.seconds);
-    }
-}
-
-void BM_ToInstructionsGuide(benchmark::State &state)
-{
-    for (auto _ : state) {
-        const Sample s = spawn("guide-help");
-        g_guideHelp.push_back(s);
-        state.SetIterationTime(s.seconds);
-    }
-}
+void BM_ColdStartBareQt(benchmark::State &state) { spawnEach(state, "bare", g_bare); }
+void BM_ColdStartGuide(benchmark::State &state) { spawnEach(state, "guide", g_guide); }
+void BM_ToSecondWindowBareQt(benchmark::State &state) { spawnEach(state, "bare-help", g_bareHelp); }
+void BM_ToInstructionsGuide(benchmark::State &state) { spawnEach(state, "guide-help", g_guideHelp); }
 
 void BM_JpegDecode(benchmark::State &state)
 {
