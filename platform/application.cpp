@@ -7,15 +7,25 @@
 #include <QAbstractEventDispatcher>
 #include <QAccessible>
 #include <QEvent>
+#include <QFontDatabase>
 
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     QAccessible::installFactory(&TAccessibleControl::factory);
     if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance())
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &TApplication::onAboutToBlock);
+    // Reading the system's font list is the largest single cost of a start; the first form
+    // spends about as long decoding its photograph before it measures any text. The list is
+    // read on a second thread meanwhile (the font database locks itself), and the first text
+    // measurement waits for it if it is not ready yet.
+    m_fontWarmUp = std::thread([] { QFontDatabase::families(); });
 }
 
-TApplication::~TApplication() = default;
+TApplication::~TApplication()
+{
+    if (m_fontWarmUp.joinable())
+        m_fontWarmUp.join();
+}
 
 TApplication *TApplication::instance()
 {

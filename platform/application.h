@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <exception>
 #include <functional>
+#include <thread>
 
 // The application object: the idle notification, the standard error report and the list of
 // top-level forms in creation order (Qt's own list is in hash order and holds menus too).
@@ -48,6 +49,7 @@ public:
 private:
     void onAboutToBlock();
 
+    std::thread m_fontWarmUp;
     IdleHandler m_onIdle;
     QPointer<QWidget> m_mainForm;
     QList<QPointer<QWidget>> m_forms;
