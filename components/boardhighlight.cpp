@@ -213,7 +213,7 @@ void TBoardHighlight::buildGlyphs()
     // What the parent has drawn under the mark, without the mark or its siblings.
     if (QWidget *p = parentWidget(); p && w > 0 && h > 0)
         p->render(&background, QPoint(), QRegion(geometry()), QWidget::DrawWindowBackground);
-    TRingRenderer::renderSet(background, m_ringColor, m_normalStrength, m_activeStrength, m_hotStrength, m_normalGlyph,
+    TRingRenderer::renderSet(std::move(background), m_ringColor, m_normalStrength, m_activeStrength, m_hotStrength, m_normalGlyph,
                              m_activeGlyph, m_hotGlyph);
 }
 

@@ -1,7 +1,11 @@
 #include "components/ringrenderer.h"
 
+#include <QSemaphore>
+#include <QThreadPool>
+
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -145,10 +149,11 @@ void TRingRenderer::render(QImage &glyph, float strength, TColor color, bool whi
     }
 }
 
-void TRingRenderer::renderSet(const QImage &background, TColor color, float normalStrength, float activeStrength,
+void TRingRenderer::renderSet(QImage background, TColor color, float normalStrength, float activeStrength,
                               float hotStrength, QImage &normal, QImage &active, QImage &hot)
 {
-    normal = background.convertToFormat(QImage::Format_RGB32);
+    normal = background.format() == QImage::Format_RGB32 ? std::move(background)
+                                                          : background.convertToFormat(QImage::Format_RGB32);
     active = normal.copy();
     hot = normal.copy();
     if (!prepare(normal))
@@ -161,26 +166,50 @@ void TRingRenderer::renderSet(const QImage &background, TColor color, float norm
     const int height = normal.height();
     const std::vector<double> dx2 = squaredOffsets(width);
     const std::vector<double> dy2 = squaredOffsets(height);
-    for (int y = 0; y < height; ++y) {
-        QRgb *n = reinterpret_cast<QRgb *>(normal.scanLine(y));
-        QRgb *ac = reinterpret_cast<QRgb *>(active.scanLine(y));
-        QRgb *h = reinterpret_cast<QRgb *>(hot.scanLine(y));
-        const double rowDy2 = dy2[size_t(y)];
-        for (int x = 0; x < width; ++x) {
-            bool inner;
-            float a;
-            if (!ringWeight(dx2[size_t(x)], rowDy2, inner, a))
-                continue;
-            const QRgb px = n[x];
-            if (inner) {
-                n[x] = innerNormal(px);
-                ac[x] = innerActive(px);
-                h[x] = innerHot(px);
-                continue;
+    // The rows are taken here, before any second thread runs: taking them detaches a shared
+    // image, which must not happen from two threads at once.
+    uchar *const normalBits = normal.bits();
+    uchar *const activeBits = active.bits();
+    uchar *const hotBits = hot.bits();
+    const qsizetype stride = normal.bytesPerLine();
+    auto rows = [&](int from, int to) {
+        for (int y = from; y < to; ++y) {
+            QRgb *n = reinterpret_cast<QRgb *>(normalBits + y * stride);
+            QRgb *ac = reinterpret_cast<QRgb *>(activeBits + y * stride);
+            QRgb *h = reinterpret_cast<QRgb *>(hotBits + y * stride);
+            const double rowDy2 = dy2[size_t(y)];
+            for (int x = 0; x < width; ++x) {
+                bool inner;
+                float a;
+                if (!ringWeight(dx2[size_t(x)], rowDy2, inner, a))
+                    continue;
+                const QRgb px = n[x];
+                if (inner) {
+                    n[x] = innerNormal(px);
+                    ac[x] = innerActive(px);
+                    h[x] = innerHot(px);
+                    continue;
+                }
+                n[x] = ringPixel(px, a, inner, normalStrength, false, ring);
+                ac[x] = ringPixel(px, a, inner, activeStrength, true, ring);
+                h[x] = ringPixel(px, a, inner, hotStrength, false, ring);
             }
-            n[x] = ringPixel(px, a, inner, normalStrength, false, ring);
-            ac[x] = ringPixel(px, a, inner, activeStrength, true, ring);
-            h[x] = ringPixel(px, a, inner, hotStrength, false, ring);
         }
+    };
+    // Every pixel depends on its own inputs only, so a large mark's lower half is blended on
+    // a pooled thread while this one does the upper half; the first paint waits for all
+    // marks, and the start is otherwise idle on the second core by then.
+    constexpr qsizetype kSplitPixels = 8192;
+    const int middle = height / 2;
+    if (qsizetype(width) * height >= kSplitPixels && QThreadPool::globalInstance()->maxThreadCount() > 1) {
+        QSemaphore done;
+        QThreadPool::globalInstance()->start([&] {
+            rows(middle, height);
+            done.release();
+        });
+        rows(0, middle);
+        done.acquire();
+        return;
     }
+    rows(0, height);
 }

@@ -13,7 +13,8 @@ public:
     // zero there, and such a mark has no room for one anyway.
     static void render(QImage &glyph, float strength, TColor color, bool whiteCore);
     // The three glyphs of a mark from one background in one pass: the same pixels as three
-    // render() calls (normal and hot without the white core, active with it).
-    static void renderSet(const QImage &background, TColor color, float normalStrength, float activeStrength,
+    // render() calls (normal and hot without the white core, active with it). The background
+    // is taken by value so a caller that moves it in spares a copy.
+    static void renderSet(QImage background, TColor color, float normalStrength, float activeStrength,
                           float hotStrength, QImage &normal, QImage &active, QImage &hot);
 };

@@ -303,9 +303,23 @@ private slots:
         QCOMPARE(img, reference(background, strength, color, white));
     }
 
+    void glyphSetEqualsThreeSingleRenders_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("format");
+        // Large marks are blended in two halves on two threads; small ones in one pass.
+        QTest::newRow("small, one pass") << QSize(81, 57) << int(QImage::Format_RGB32);
+        QTest::newRow("tall, split") << QSize(81, 377) << int(QImage::Format_RGB32);
+        QTest::newRow("odd height, split") << QSize(33, 377) << int(QImage::Format_RGB32);
+        QTest::newRow("wide, split") << QSize(360, 61) << int(QImage::Format_RGB32);
+        QTest::newRow("other format") << QSize(120, 90) << int(QImage::Format_RGB888);
+    }
     void glyphSetEqualsThreeSingleRenders()
     {
-        const QImage background = noise(QSize(81, 57), 7);
+        QFETCH(QSize, size);
+        QFETCH(int, format);
+        const QImage background =
+            noise(size, size.width() * 7u + size.height()).convertToFormat(QImage::Format(format));
         QImage n, a, h;
         TRingRenderer::renderSet(background, 0x000000FF, 0.5f, 1.0f, 0.75f, n, a, h);
         QImage n1 = background, a1 = background, h1 = background;
@@ -315,7 +329,18 @@ private slots:
         QCOMPARE(n, n1);
         QCOMPARE(a, a1);
         QCOMPARE(h, h1);
-        QVERIFY(n != background && a != n && h != n);
+        QVERIFY(n != background.convertToFormat(QImage::Format_RGB32) && a != n && h != n);
+    }
+
+    void glyphSetLeavesTheCallersBackgroundAlone()
+    {
+        // The background is shared with the caller's copy until the blend writes to it.
+        const QImage background = noise(QSize(81, 377), 3);
+        const QImage before = background.copy();
+        QImage n, a, h;
+        TRingRenderer::renderSet(background, 0x0000FFFF, 0.5f, 1.0f, 0.75f, n, a, h);
+        QCOMPARE(background, before);
+        QVERIFY(n != background);
     }
 
     void twoByTwoKeepsItsCorners()
