@@ -39,10 +39,21 @@ public:
             resolve();
         m_references.clear();
     }
+    // Sizes that follow a text are fitted once the tree exists: measuring text needs the
+    // system's font list, which is still being read on another thread while the tree is
+    // built, and the build has other work to do meanwhile.
+    void fitLater(std::function<void()> fit) { m_fits.push_back(std::move(fit)); }
+    void fitToTexts()
+    {
+        for (const auto &fit : m_fits)
+            fit();
+        m_fits.clear();
+    }
 
 private:
     TMainForm *m_form;
     std::vector<std::function<void()>> m_references;
+    std::vector<std::function<void()>> m_fits;
 };
 
 QFont pageFont()
@@ -158,7 +169,7 @@ void buildSwitchPanelContents(PageBuilder &page, TMainForm *form)
         // height follows its text.
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        l->resize(9, l->heightForWidth(9));
+        page.fitLater([l] { l->resize(9, l->heightForWidth(9)); });
     };
     label(&TMainForm::Label1, "Label1", 12, "S E L 1");
     label(&TMainForm::Label2, "Label2", 36, "S E L 2");
@@ -258,5 +269,6 @@ void BoardPage::build(TMainForm *form)
     buildMenu(page, form);
     buildSupporter(page, form);
     page.resolveReferences();
+    page.fitToTexts();
     form->BoardImage1->loaded();
 }
