@@ -1,22 +1,8 @@
 #include "components/dipswitch.h"
 
 #include "components/dipswitchpainter.h"
-#include "platform/canvas.h"
-
-#include <QPainter>
 
 namespace {
-int quarterTurnsFor(TOrientationType o)
-{
-    switch (o) {
-    case otDown: return 2;
-    case otLeft: return 3;
-    case otRight: return 1;
-    case otUp: break;
-    }
-    return 0;
-}
-
 QString fitted(QString digits, int count)
 {
     if (digits.size() > count)
@@ -27,7 +13,7 @@ QString fitted(QString digits, int count)
 }
 } // namespace
 
-TDipSwitch::TDipSwitch(QWidget *parent) : TGraphicControl(parent)
+TDipSwitch::TDipSwitch(QWidget *parent) : TTurnedControl(parent)
 {
     resize(53, 43);
 }
@@ -53,18 +39,6 @@ void TDipSwitch::setSwitchColor(TColor color)
     if (color == m_switchColor)
         return;
     m_switchColor = color;
-    invalidate();
-}
-
-void TDipSwitch::setOrientation(TOrientationType orientation)
-{
-    if (orientation == m_orientation)
-        return;
-    // Toggled rather than set: turning sideways and back before the next paint must not
-    // exchange width and height, or the upright drawing would be squeezed into a tall box.
-    if (crossesOrientationPair(m_orientation, orientation))
-        m_swapPending = !m_swapPending;
-    m_orientation = orientation;
     invalidate();
 }
 
@@ -128,19 +102,6 @@ void TDipSwitch::setValue(quint32 value)
 
 void TDipSwitch::paintEvent(QPaintEvent *)
 {
-    const bool sideways = m_orientation == otLeft || m_orientation == otRight;
-    const int W = sideways ? height() : width();
-    const int H = sideways ? width() : height();
-    m_workBitmap = TDipSwitchPainter::paint(W, H, m_numSwitches, m_value, m_switchColor);
-    m_turnedBitmap = turnImage(m_workBitmap, quarterTurnsFor(m_orientation));
-
-    if (m_swapPending) {
-        m_swapPending = false;
-        if (m_hasPainted)
-            resize(height(), width()); // paints again at the new size
-    }
-
-    QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), m_turnedBitmap, QRect(0, 0, width(), height()));
-    m_hasPainted = true;
+    const QSize upright = uprightSize();
+    showUpright(TDipSwitchPainter::paint(upright.width(), upright.height(), m_numSwitches, m_value, m_switchColor));
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include "components/setuptypes.h"
 #include "platform/colors.h"
-#include "platform/graphiccontrol.h"
+#include "components/turnedcontrol.h"
 
 #include <QImage>
 #include <QString>
@@ -10,7 +10,7 @@
 // number and as a string of "0"/"1" (first character = leftmost switch = most significant
 // bit), and the setters keep the two in step. The control has no click behaviour: the page
 // answers its mouse presses (OnMouseDown, raised for every press) by changing Value.
-class TDipSwitch : public TGraphicControl {
+class TDipSwitch : public TTurnedControl {
     Q_OBJECT
     Q_PROPERTY(quint32 SwitchColor READ switchColor WRITE setSwitchColor)
     Q_PROPERTY(SetupTypes::TOrientationType Orientation READ orientation WRITE setOrientation)
@@ -29,8 +29,6 @@ public:
 
     TColor switchColor() const { return m_switchColor; }
     void setSwitchColor(TColor color);
-    TOrientationType orientation() const { return m_orientation; }
-    void setOrientation(TOrientationType orientation);
     int numSwitches() const { return m_numSwitches; }
     // Counts outside 1..32 are refused: Value has one bit a switch in 32 bits, and no switch
     // at all leaves nothing to draw.
@@ -41,10 +39,6 @@ public:
     void setValue(quint32 value);
 
     QString accessibleState() const override;
-    bool swapPending() const { return m_swapPending; }
-    bool hasPainted() const { return m_hasPainted; }
-    const QImage &workBitmap() const { return m_workBitmap; }
-    const QImage &turnedBitmap() const { return m_turnedBitmap; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -55,13 +49,8 @@ private:
     // Applies a string already cleaned of stray characters; true when something changed.
     bool applyBinaryDigits(QString digits);
 
-    TOrientationType m_orientation = otUp;
     int m_numSwitches = 3;
     quint32 m_value = 0;
     QString m_binaryValueStr = QStringLiteral("000");
     TColor m_switchColor = 0xFFFFFF;
-    QImage m_turnedBitmap;
-    QImage m_workBitmap;
-    bool m_swapPending = false;
-    bool m_hasPainted = false;
 };

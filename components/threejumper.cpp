@@ -1,25 +1,10 @@
 #include "components/threejumper.h"
 
 #include "components/jumperpainter.h"
-#include "platform/canvas.h"
 
-#include <QPainter>
 #include <cstring>
 
-namespace {
-int quarterTurnsFor(TOrientationType o)
-{
-    switch (o) {
-    case otDown: return 2;
-    case otLeft: return 3;
-    case otRight: return 1;
-    case otUp: break;
-    }
-    return 0;
-}
-} // namespace
-
-TThreeJumper::TThreeJumper(QWidget *parent) : TGraphicControl(parent)
+TThreeJumper::TThreeJumper(QWidget *parent) : TTurnedControl(parent)
 {
     resize(43, 18);
 }
@@ -55,17 +40,6 @@ void TThreeJumper::setJumperColor(TColor color)
     if (color == m_jumperColor)
         return;
     m_jumperColor = color;
-    invalidate();
-}
-
-void TThreeJumper::setOrientation(TOrientationType orientation)
-{
-    if (orientation == m_orientation)
-        return;
-    // Toggled, so that sideways and back before the next paint exchanges nothing.
-    if (crossesOrientationPair(m_orientation, orientation))
-        m_swapPending = !m_swapPending;
-    m_orientation = orientation;
     invalidate();
 }
 
@@ -122,24 +96,11 @@ TColor TThreeJumper::backgroundColor() const
 
 void TThreeJumper::paintEvent(QPaintEvent *)
 {
-    const bool sideways = m_orientation == otLeft || m_orientation == otRight;
-    const int W = sideways ? height() : width();
-    const int H = sideways ? width() : height();
     TJumperPainter::Colors colors;
     colors.background = backgroundColor();
     colors.base = m_baseColor;
     colors.pin = m_pinColor;
     colors.jumper = m_jumperColor;
-    m_workBitmap = TJumperPainter::paint(W, H, m_jumperState, colors, m_borderStyle);
-    m_turnedBitmap = turnImage(m_workBitmap, quarterTurnsFor(m_orientation));
-
-    if (m_swapPending) {
-        m_swapPending = false;
-        if (m_hasPainted)
-            resize(height(), width()); // paints again at the new size
-    }
-
-    QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), m_turnedBitmap, QRect(0, 0, width(), height()));
-    m_hasPainted = true;
+    const QSize upright = uprightSize();
+    showUpright(TJumperPainter::paint(upright.width(), upright.height(), m_jumperState, colors, m_borderStyle));
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include "components/setuptypes.h"
 #include "platform/colors.h"
-#include "platform/graphiccontrol.h"
+#include "components/turnedcontrol.h"
 
 #include <QImage>
 
@@ -9,7 +9,7 @@
 // open -> left -> right -> open (left <-> right while AllowOpen is false) and then raises
 // OnClick, so the handler already sees the new state. Inside a panel of class "TRadioPanel"
 // the background takes the panel's Color.
-class TThreeJumper : public TGraphicControl {
+class TThreeJumper : public TTurnedControl {
     Q_OBJECT
     Q_PROPERTY(SetupTypes::TJumperState JumperState READ jumperState WRITE setJumperState)
     Q_PROPERTY(quint32 BaseColor READ baseColor WRITE setBaseColor)
@@ -33,8 +33,6 @@ public:
     void setPinColor(TColor color);
     TColor jumperColor() const { return m_jumperColor; }
     void setJumperColor(TColor color);
-    TOrientationType orientation() const { return m_orientation; }
-    void setOrientation(TOrientationType orientation);
     TBorderStyle borderStyle() const { return m_borderStyle; }
     void setBorderStyle(TBorderStyle style);
     bool allowOpen() const { return m_allowOpen; }
@@ -45,10 +43,6 @@ public:
 
     // The parent's Color when the parent is a radio panel, else button face.
     TColor backgroundColor() const;
-    bool swapPending() const { return m_swapPending; }
-    bool hasPainted() const { return m_hasPainted; }
-    const QImage &workBitmap() const { return m_workBitmap; }
-    const QImage &turnedBitmap() const { return m_turnedBitmap; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -56,12 +50,7 @@ protected:
 private:
     bool visibleFlag() const { return parentWidget() ? isVisibleTo(parentWidget()) : isVisible(); }
 
-    TOrientationType m_orientation = otUp;
     TJumperState m_jumperState = jsOpen;
-    QImage m_turnedBitmap;
-    QImage m_workBitmap;
-    bool m_swapPending = false;
-    bool m_hasPainted = false;
     TColor m_baseColor = 0x808080;
     TColor m_jumperColor = 0x000080;
     TColor m_pinColor = 0x00FFFF;
