@@ -42,6 +42,7 @@ private:
     void flush();
     void newParagraph();
     QTextCharFormat format() const;
+    const QTextCharFormat &currentFormat();
     void commitFontEntry();
     void commitColorEntry();
 
@@ -65,6 +66,19 @@ private:
     QList<QColor> m_colors;
     int m_red = -1, m_green = -1, m_blue = -1;
     bool m_firstBlock = true;
+
+    // Text comes in long runs of one format, so the format is built again only when
+    // something it depends on has changed: the group's state or the font and colour tables.
+    struct FormatKey {
+        int font, halfPoints, color, tables;
+        bool bold;
+        bool operator==(const FormatKey &) const = default;
+    };
+    FormatKey formatKey() const;
+    int m_tables = 0;
+    bool m_formatBuilt = false;
+    FormatKey m_formatKey{};
+    QTextCharFormat m_format;
 };
 
 QChar fromCp1252(uchar byte)
@@ -337,7 +351,7 @@ void Parser::text(QChar c)
     case Destination::Text:
         break;
     }
-    const QTextCharFormat f = format();
+    const QTextCharFormat &f = currentFormat();
     if (!m_pending.isEmpty() && f != m_pendingFormat)
         flush();
     m_pendingFormat = f;
@@ -364,7 +378,24 @@ void Parser::newParagraph()
         return;
     flush();
     m_firstBlock = false;
-    m_cursor.insertBlock(QTextBlockFormat(), format());
+    m_cursor.insertBlock(QTextBlockFormat(), currentFormat());
+}
+
+Parser::FormatKey Parser::formatKey() const
+{
+    return {m_state.font >= 0 ? m_state.font : m_defaultFont, m_state.halfPoints, m_state.color, m_tables,
+            m_state.bold};
+}
+
+const QTextCharFormat &Parser::currentFormat()
+{
+    const FormatKey key = formatKey();
+    if (!m_formatBuilt || !(key == m_formatKey)) {
+        m_format = format();
+        m_formatKey = key;
+        m_formatBuilt = true;
+    }
+    return m_format;
 }
 
 QTextCharFormat Parser::format() const
@@ -396,6 +427,7 @@ void Parser::commitFontEntry()
     m_fontName.clear();
     m_fontEntry = FontEntry();
     m_tableFont = -1;
+    ++m_tables;
 }
 
 void Parser::commitColorEntry()
@@ -405,6 +437,7 @@ void Parser::commitColorEntry()
     else
         m_colors.append(QColor(qMax(0, m_red), qMax(0, m_green), qMax(0, m_blue)));
     m_red = m_green = m_blue = -1;
+    ++m_tables;
 }
 } // namespace
 

@@ -172,6 +172,22 @@ private slots:
         QCOMPARE(foreground(formatOf(doc, "z")), QColor(1, 2, 3));
     }
 
+    void tablesReadAfterTextApplyFromThere()
+    {
+        // The colour index is set before the table exists: text before the table has the
+        // default colour, text after it the table's, with no change of state in between.
+        QTextDocument doc;
+        TRtfReader::read(QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0\\cf1 x{\\colortbl;\\red1\\green2\\blue3;}y"
+                                    "{\\fonttbl{\\f0 Courier;}}z}"),
+                         &doc);
+        QCOMPARE(doc.toPlainText(), QStringLiteral("xyz"));
+        QVERIFY(!foreground(formatOf(doc, "x")).isValid());
+        QCOMPARE(foreground(formatOf(doc, "y")), QColor(1, 2, 3));
+        QCOMPARE(formatOf(doc, "y").fontFamilies().toStringList(), QStringList{"Arial"});
+        QCOMPARE(formatOf(doc, "z").fontFamilies().toStringList(), QStringList{"Courier"});
+        QCOMPARE(foreground(formatOf(doc, "z")), QColor(1, 2, 3));
+    }
+
     void malformedInputIsReadWithoutHarm_data()
     {
         QTest::addColumn<QByteArray>("rtf");
