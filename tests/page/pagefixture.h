@@ -20,7 +20,8 @@ struct ShownPage {
     ShownPage()
     {
         form->showMaximized();
-        QTest::qWaitForWindowExposed(form.get());
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            qFatal("The main window was not shown on the screen.");
         QCoreApplication::processEvents();
         // The supporter builds its windows at the first idle moment; do it now.
         TApplication::instance()->setOnIdle(nullptr);

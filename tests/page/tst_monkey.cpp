@@ -63,7 +63,8 @@ public:
     {
         form = std::make_unique<TMainForm>();
         form->show();
-        QTest::qWaitForWindowExposed(form.get());
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            qFatal("The main window was not shown on the screen.");
         form->SetSup->BuildSupport(); // what the first idle moment does
         TApplication::instance()->setOnIdle(nullptr);
         marks = form->BoardImage1->findChildren<TBoardHighlight *>();
