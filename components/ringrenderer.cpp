@@ -4,52 +4,41 @@
 #include <QThreadPool>
 
 #include <cmath>
-#include <cstdint>
 #include <utility>
 #include <vector>
 
 namespace {
-constexpr int kFixedBits = 44;
-constexpr double kFixedScale = 17592186044416.0; // 2^44
-constexpr float kFixedFloor = 1.0f / 1048576.0f; // 2^-20: from here up a float is exact in 2^-44 steps
+constexpr float kExactFloor = 1.0f / 1048576.0f; // 2^-20: from here up a float is a multiple of 2^-43
+constexpr double kRoundShift = 4503599627370496.0; // 2^52: adding it leaves no fraction bits
 
 // The weights of one pixel: a for the ring colour, b = 1 - a for the picture.
 struct Weights {
-    float a;
-    float b;
-    bool fixed;        // both are exact in 44-bit fixed point
-    std::int64_t fa;   // a * 2^44
-    std::int64_t fb;   // b * 2^44
+    double a;
+    double b;
+    bool exact; // both are multiples of 2^-43, so the blend below is formed without error
 };
 
 inline Weights weightsFor(float a)
 {
-    Weights w;
-    w.a = a;
-    w.b = 1.0f - a;
-    w.fixed = (a == 0.0f || a >= kFixedFloor) && (w.b == 0.0f || w.b >= kFixedFloor);
-    if (w.fixed) {
-        // Scaling by a power of two is exact in float, and the result is a whole number.
-        w.fa = std::int64_t(a * float(kFixedScale));
-        w.fb = std::int64_t(w.b * float(kFixedScale));
-    }
-    return w;
+    const float b = 1.0f - a;
+    return {double(a), double(b), (a == 0.0f || a >= kExactFloor) && (b == 0.0f || b >= kExactFloor)};
 }
 
 // pixel * b + ring * a, formed exactly and rounded once to the nearest integer, ties to the
 // even one: the extended-precision sum of the float factors gives the same.
 inline int blendChannel(int pixel, int ring, const Weights &w)
 {
-    if (w.fixed) {
-        const std::int64_t sum = std::int64_t(pixel) * w.fb + std::int64_t(ring) * w.fa;
-        std::int64_t q = sum >> kFixedBits;
-        const std::int64_t rest = sum & ((std::int64_t(1) << kFixedBits) - 1);
-        q += (rest + (q & 1)) > (std::int64_t(1) << (kFixedBits - 1)) ? 1 : 0;
-        return q > 255 ? 255 : int(q);
+    if (w.exact) {
+        // Each product is a multiple of 2^-43 below 2^8 and the sum one below 2^9: 52 bits
+        // at most, so double holds them exactly. Adding 2^52 rounds the sum to a whole
+        // number in the default rounding mode (nearest, ties to even) and taking it away
+        // again is exact.
+        const double sum = double(pixel) * w.b + double(ring) * w.a;
+        const double rounded = (sum + kRoundShift) - kRoundShift;
+        return rounded > 255.0 ? 255 : int(rounded);
     }
     // Tiny weights: the long double sum of two products exact in double.
-    const long double sum = static_cast<long double>(double(pixel) * double(w.b))
-                            + static_cast<long double>(double(ring) * double(w.a));
+    const long double sum = static_cast<long double>(double(pixel) * w.b) + static_cast<long double>(double(ring) * w.a);
     const long rounded = std::lrintl(sum);
     return rounded < 0 ? 0 : rounded > 255 ? 255 : int(rounded);
 }
