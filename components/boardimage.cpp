@@ -22,6 +22,8 @@ TBoardImage::TBoardImage(QWidget *parent) : QWidget(parent)
     m_centerOnForm = true;
     m_homeRecorded = false;
     setStretch(false);
+    if (parent)
+        parent->installEventFilter(this);
 }
 
 TBoardImage::~TBoardImage()
@@ -130,27 +132,44 @@ QSize TBoardImage::parentOuterSize() const
     return p->size();
 }
 
-void TBoardImage::paintEvent(QPaintEvent *)
+bool TBoardImage::placeInParent()
 {
     if (!m_homeRecorded) {
         m_homeLeft = x();
         m_homeTop = y();
         m_homeRecorded = true;
     }
-    if (m_centerOnForm && parentWidget()) {
-        const QSize outer = parentOuterSize();
-        const int newLeft = (outer.width() - width()) / 2; // truncates toward zero
-        const int newTop = (outer.height() - height()) / 2;
-        if (newLeft != x() || newTop != y()) {
-            if (newLeft != x())
-                move(newLeft, y());
-            if (newTop != y())
-                move(x(), newTop);
-            // This paint was set up for the old place; drawing now would land in the wrong
-            // part of the window. The move has asked for a paint at the new place.
-            update();
-            return;
-        }
+    if (!m_centerOnForm || !parentWidget())
+        return false;
+    const QSize outer = parentOuterSize();
+    const int newLeft = (outer.width() - width()) / 2; // truncates toward zero
+    const int newTop = (outer.height() - height()) / 2;
+    if (newLeft == x() && newTop == y())
+        return false;
+    if (newLeft != x())
+        move(newLeft, y());
+    if (newTop != y())
+        move(x(), newTop);
+    return true;
+}
+
+bool TBoardImage::eventFilter(QObject *watched, QEvent *event)
+{
+    // The image takes its centred place as soon as its parent has a new size, so the paint
+    // that follows already draws there; otherwise each first paint after a resize would only
+    // move the image and leave its new place unpainted until the next one.
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        placeInParent();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TBoardImage::paintEvent(QPaintEvent *)
+{
+    if (placeInParent()) {
+        // This paint was set up for the old place; drawing now would land in the wrong part
+        // of the window. The move has asked for a paint at the new place.
+        update();
+        return;
     }
 
     struct PaintingScope {
@@ -174,6 +193,10 @@ void TBoardImage::paintEvent(QPaintEvent *)
 
 bool TBoardImage::event(QEvent *event)
 {
+    if (event->type() == QEvent::ParentAboutToChange && parentWidget())
+        parentWidget()->removeEventFilter(this);
+    else if (event->type() == QEvent::ParentChange && parentWidget())
+        parentWidget()->installEventFilter(this);
     if (event->type() == StartWalkMessage) {
         startWalk();
         return true;

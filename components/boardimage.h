@@ -94,11 +94,15 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void startWalk();
+    // Records the home place at the first call and moves the image to the middle of its
+    // parent; true when it moved.
+    bool placeInParent();
     bool updatePalette() { return false; } // no palette-based displays here
 
     TPicture m_picture;

@@ -104,6 +104,59 @@ private slots:
         QCOMPARE(QPoint(stage.image->homeLeft(), stage.image->homeTop()), QPoint(126, 26));
     }
 
+    void firstPaintIsAlreadyAtTheCentredPlace()
+    {
+        // A paint that has to move the image draws nothing; the place is taken when the
+        // parent gets its size, so the first paint draws the picture at once.
+        struct PaintPlaces : QObject {
+            QList<QPoint> places;
+            bool eventFilter(QObject *o, QEvent *e) override
+            {
+                if (e->type() == QEvent::Paint)
+                    places << static_cast<QWidget *>(o)->pos();
+                return false;
+            }
+        } watch;
+        Stage stage(QSize(1000, 800));
+        stage.image->setAutoSize(false);
+        stage.image->setBounds(126, 26, 600, 559);
+        stage.image->setPictureImage(uniform(600, 559));
+        stage.image->setStretch(true);
+        stage.image->installEventFilter(&watch);
+        stage.top.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&stage.top));
+        QTRY_VERIFY(!watch.places.isEmpty());
+        QCOMPARE(watch.places.first(), QPoint(200, 120));
+        QCOMPARE(QPoint(stage.image->homeLeft(), stage.image->homeTop()), QPoint(126, 26));
+
+        // A new size of the parent moves the image before anything paints.
+        watch.places.clear();
+        stage.parent->resize(700, 600);
+        QCOMPARE(stage.image->pos(), QPoint(50, 20));
+        QTRY_VERIFY(!watch.places.isEmpty());
+        QCOMPARE(watch.places.first(), QPoint(50, 20));
+        QCOMPARE(QPoint(stage.image->homeLeft(), stage.image->homeTop()), QPoint(126, 26));
+    }
+
+    void followsItsParentWhenMovedToAnother()
+    {
+        Stage stage(QSize(1000, 800));
+        stage.image->setAutoSize(false);
+        stage.image->setBounds(0, 0, 600, 559);
+        stage.paint();
+        QCOMPARE(stage.image->pos(), QPoint(200, 120));
+        auto *other = new QWidget(&stage.top);
+        other->setGeometry(0, 0, 800, 600);
+        other->show();
+        stage.image->setParent(other);
+        stage.image->show();
+        other->resize(900, 659);
+        QCOMPARE(stage.image->pos(), QPoint(150, 50));
+        // The old parent no longer moves it.
+        stage.parent->resize(300, 300);
+        QCOMPARE(stage.image->pos(), QPoint(150, 50));
+    }
+
     void noCentringWhenTurnedOff()
     {
         Stage stage(QSize(1000, 800));
