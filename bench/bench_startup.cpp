@@ -49,22 +49,27 @@ void report()
     std::fflush(stdout);
 }
 
-// The application class with a watch on one window: the moment the event that carried that
-// window's first paint has been handled (painting and flushing done) is reported with the peak
-// memory, and the program quits. Work the program does after that paint, such as its idle
-// handler, is left out, for the guide and the bare program alike.
+// The application class with a watch on one widget, or on every widget of one window: the
+// moment the event that carried its first paint has been handled (painting and flushing done)
+// is reported with the peak memory, and the program quits. An event in which the widget also
+// moved does not count: what it drew there is not where it ends up on the screen. Work the
+// program does after that paint, such as its idle handler, is left out, for the guide and the
+// bare program alike.
 template <class App> class Timed : public App {
 public:
-    Timed(int &argc, char **argv, QString window) : App(argc, argv), m_window(std::move(window)) {}
+    Timed(int &argc, char **argv, QString watched) : App(argc, argv), m_watched(std::move(watched)) {}
 
     bool notify(QObject *receiver, QEvent *event) override
     {
-        if (!m_painted && event->type() == QEvent::Paint && receiver->isWidgetType() &&
-            static_cast<QWidget *>(receiver)->window()->objectName() == m_window)
-            m_painted = true;
+        const bool outermost = m_depth == 0;
+        if (outermost)
+            m_painted = m_moved = false;
+        if ((event->type() == QEvent::Paint || event->type() == QEvent::Move) && watched(receiver))
+            (event->type() == QEvent::Paint ? m_painted : m_moved) = true;
         ++m_depth;
         const bool result = App::notify(receiver, event);
-        if (--m_depth == 0 && m_painted && !m_reported) {
+        --m_depth;
+        if (outermost && m_painted && !m_moved && !m_reported) {
             m_reported = true;
             report();
             QTimer::singleShot(0, [] { QCoreApplication::quit(); });
@@ -73,9 +78,18 @@ public:
     }
 
 private:
-    QString m_window;
+    bool watched(QObject *o) const
+    {
+        if (!o->isWidgetType())
+            return false;
+        auto *w = static_cast<QWidget *>(o);
+        return w->objectName() == m_watched || w->window()->objectName() == m_watched;
+    }
+
+    QString m_watched;
     int m_depth = 0;
     bool m_painted = false;
+    bool m_moved = false;
     bool m_reported = false;
 };
 
@@ -118,17 +132,18 @@ int runChild(const char *which)
     char *argv[] = {name, nullptr};
     const bool toSecond = std::strcmp(which, "guide-help") == 0 || std::strcmp(which, "bare-help") == 0;
     if (std::strcmp(which, "guide") == 0 || std::strcmp(which, "guide-help") == 0) {
-        Timed<TApplication> app(argc, argv, toSecond ? QStringLiteral("HelpForm") : QStringLiteral("MainForm"));
+        Timed<TApplication> app(argc, argv, toSecond ? QStringLiteral("HelpForm") : QStringLiteral("BoardImage1"));
         TMainForm form;
         form.showMaximized();
         return app.exec();
     }
-    Timed<QApplication> app(argc, argv, toSecond ? QStringLiteral("Second") : QStringLiteral("Main"));
+    Timed<QApplication> app(argc, argv, toSecond ? QStringLiteral("Second") : QStringLiteral("Photo"));
     QMainWindow window;
     window.setObjectName(QStringLiteral("Main"));
     window.menuBar()->addMenu("&File")->addAction("&Exit");
     window.menuBar()->addMenu("&Help");
     auto *view = new BarePhoto;
+    view->setObjectName(QStringLiteral("Photo"));
     view->image.loadFromData(photo(), "JPG");
     window.setCentralWidget(view);
     QWidget second;
