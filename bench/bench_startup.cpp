@@ -2,6 +2,7 @@
 // with a menu bar, each a fresh process, timed from spawn to the end of the main window's first
 // paint; and the JPEG decoding on its own.
 #include "app/mainform.h"
+#include "app/page/boardpage.h"
 #include "platform/application.h"
 #include "platform/jpegdecoder.h"
 
@@ -132,6 +133,8 @@ int runChild(const char *which)
     char *argv[] = {name, nullptr};
     const bool toSecond = std::strcmp(which, "guide-help") == 0 || std::strcmp(which, "bare-help") == 0;
     if (std::strcmp(which, "guide") == 0 || std::strcmp(which, "guide-help") == 0) {
+        // As the program's main() does.
+        BoardPage::prefetch();
         Timed<TApplication> app(argc, argv, toSecond ? QStringLiteral("HelpForm") : QStringLiteral("BoardImage1"));
         TMainForm form;
         form.showMaximized();

@@ -5,34 +5,81 @@
 
 #include <QFile>
 
-bool TPicture::loadJpeg(const QByteArray &data)
+#include <future>
+#include <map>
+#include <mutex>
+
+namespace {
+// Prefetched pictures by path, each taken by the first load of its path.
+struct Prefetches {
+    std::mutex mutex;
+    std::map<QString, std::shared_future<TPicture::Decoded>> byPath;
+};
+Prefetches &prefetches()
 {
-    QImage decoded;
-    QString error;
-    if (!JpegDecoder::decode(data, decoded, &error)) {
+    static Prefetches instance;
+    return instance;
+}
+} // namespace
+
+bool TPicture::take(Decoded decoded)
+{
+    if (!decoded.error.isEmpty()) {
         m_image = QImage();
         m_kind = Kind::Empty;
         changed();
         if (TApplication *app = TApplication::instance())
-            app->showException(error);
+            app->showException(decoded.error);
         return false;
     }
-    m_image = decoded;
+    m_image = std::move(decoded.image);
     m_kind = Kind::Jpeg;
     changed();
     return true;
 }
 
-bool TPicture::loadJpegResource(const QString &path)
+bool TPicture::loadJpeg(const QByteArray &data)
 {
+    Decoded decoded;
+    if (!JpegDecoder::decode(data, decoded.image, &decoded.error) && decoded.error.isEmpty())
+        decoded.error = QStringLiteral("The picture cannot be decoded.");
+    return take(std::move(decoded));
+}
+
+TPicture::Decoded TPicture::decodeResource(const QString &path)
+{
+    Decoded decoded;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        clear();
-        if (TApplication *app = TApplication::instance())
-            app->showException(QStringLiteral("The picture %1 cannot be opened.").arg(path));
-        return false;
+        decoded.error = QStringLiteral("The picture %1 cannot be opened.").arg(path);
+        return decoded;
     }
-    return loadJpeg(file.readAll());
+    if (!JpegDecoder::decode(file.readAll(), decoded.image, &decoded.error) && decoded.error.isEmpty())
+        decoded.error = QStringLiteral("The picture cannot be decoded.");
+    return decoded;
+}
+
+void TPicture::prefetchJpegResource(const QString &path)
+{
+    Prefetches &p = prefetches();
+    const std::lock_guard<std::mutex> lock(p.mutex);
+    if (p.byPath.count(path))
+        return;
+    p.byPath.emplace(path, std::async(std::launch::async, [path] { return decodeResource(path); }).share());
+}
+
+bool TPicture::loadJpegResource(const QString &path)
+{
+    std::shared_future<Decoded> pending;
+    {
+        Prefetches &p = prefetches();
+        const std::lock_guard<std::mutex> lock(p.mutex);
+        if (auto it = p.byPath.find(path); it != p.byPath.end()) {
+            pending = std::move(it->second);
+            p.byPath.erase(it);
+        }
+    }
+    return take(pending.valid() ? pending.get() : decodeResource(path));
 }
 
 void TPicture::setImage(const QImage &image, Kind kind)

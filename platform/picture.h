@@ -24,6 +24,11 @@ public:
     // application's standard error report; the result tells whether the picture was taken.
     bool loadJpeg(const QByteArray &data);
     bool loadJpegResource(const QString &path);
+    // Starts reading and decoding a JPEG file or resource on a second thread; the first
+    // loadJpegResource of that path takes the result, with the same change notification and
+    // the same report of bad data as a load of its own. Needs no application object, so a
+    // program can start it before creating one.
+    static void prefetchJpegResource(const QString &path);
     void setImage(const QImage &image, Kind kind = Kind::Bitmap);
     void assign(const TPicture &other);
     void clear();
@@ -36,7 +41,15 @@ public:
 
     void setOnChange(std::function<void()> handler) { m_onChange = std::move(handler); }
 
+    // A decoded picture, or the reason there is none.
+    struct Decoded {
+        QImage image;
+        QString error; // empty when the picture was taken
+    };
+
 private:
+    static Decoded decodeResource(const QString &path);
+    bool take(Decoded decoded);
     void changed();
 
     QImage m_image;

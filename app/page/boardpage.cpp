@@ -11,6 +11,7 @@
 #include "platform/application.h"
 #include "platform/colors.h"
 #include "platform/menuitem.h"
+#include "platform/picture.h"
 
 #include <QComboBox>
 #include <QFont>
@@ -55,6 +56,8 @@ private:
     std::vector<std::function<void()>> m_references;
     std::vector<std::function<void()>> m_fits;
 };
+
+const QString PhotoResource = QStringLiteral(":/page/boardphoto.jpg");
 
 QFont pageFont()
 {
@@ -115,7 +118,7 @@ void buildBoardImage(PageBuilder &page, TMainForm *form)
     page.later([form] { form->BoardImage1->setFirst(form->dipSwitchHighlight); });
     page.later([form] { form->BoardImage1->setMenu(form->MainMenu1); });
     image->setAutoSize(false);
-    image->picture()->loadJpegResource(QStringLiteral(":/page/boardphoto.jpg"));
+    image->picture()->loadJpegResource(PhotoResource);
     image->setStretch(true);
 
     for (const MarkRow &row : MarkRows) {
@@ -259,6 +262,11 @@ void buildSupporter(PageBuilder &page, TMainForm *form)
     sup->setChangeButtons(true);
 }
 } // namespace
+
+void BoardPage::prefetch()
+{
+    TPicture::prefetchJpegResource(PhotoResource);
+}
 
 void BoardPage::build(TMainForm *form)
 {

@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -117,6 +118,58 @@ private slots:
         QCOMPARE(MessageBoxes::requests().size(), 1);
         QCOMPARE(MessageBoxes::requests().first().text, error);
         QCOMPARE(changes, 1);
+    }
+
+    void prefetchedPictureIsTakenByTheFirstLoad()
+    {
+        TPicture direct;
+        QVERIFY(direct.loadJpeg(asset()));
+        TPicture::prefetchJpegResource(QStringLiteral(":/page/boardphoto.jpg"));
+        TPicture::prefetchJpegResource(QStringLiteral(":/page/boardphoto.jpg")); // once is enough
+        TPicture picture;
+        int changes = 0;
+        picture.setOnChange([&] { ++changes; });
+        QVERIFY(picture.loadJpegResource(QStringLiteral(":/page/boardphoto.jpg")));
+        QCOMPARE(changes, 1);
+        QCOMPARE(picture.kind(), TPicture::Kind::Jpeg);
+        QCOMPARE(picture.image(), direct.image());
+        // The prefetch is used up: a second load reads the resource itself.
+        TPicture again;
+        QVERIFY(again.loadJpegResource(QStringLiteral(":/page/boardphoto.jpg")));
+        QCOMPARE(again.image(), direct.image());
+        QVERIFY(MessageBoxes::requests().isEmpty());
+    }
+
+    void prefetchedFaultsAreReportedByTheLoad_data()
+    {
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("missing") << false;
+        QTest::newRow("not a picture") << true;
+    }
+    void prefetchedFaultsAreReportedByTheLoad()
+    {
+        QFETCH(bool, exists);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("photo.jpg"));
+        QString expected = QStringLiteral("The picture %1 cannot be opened.").arg(path);
+        if (exists) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(asset().left(600));
+            f.close();
+            QImage out;
+            QVERIFY(!JpegDecoder::decode(asset().left(600), out, &expected));
+        }
+        TPicture::prefetchJpegResource(path);
+        TPicture picture;
+        QVERIFY(picture.loadJpeg(asset()));
+        int changes = 0;
+        picture.setOnChange([&] { ++changes; });
+        QVERIFY(!picture.loadJpegResource(path));
+        QVERIFY(picture.isEmpty());
+        QCOMPARE(changes, 1);
+        QCOMPARE(MessageBoxes::requests().size(), 1);
+        QCOMPARE(MessageBoxes::requests().first().text, expected);
     }
 
     void goodPictureReplacesABadOne()
