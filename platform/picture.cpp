@@ -4,6 +4,7 @@
 #include "platform/jpegdecoder.h"
 
 #include <QFile>
+#include <QThread>
 
 #include <future>
 #include <map>
@@ -61,6 +62,10 @@ TPicture::Decoded TPicture::decodeResource(const QString &path)
 
 void TPicture::prefetchJpegResource(const QString &path)
 {
+    // Qt takes the first thread that asks for its thread data as the main thread. The decoding
+    // thread opens a file object, so this thread asks first; otherwise a program that starts
+    // a prefetch before its application object would find its GUI on the wrong thread.
+    QThread::currentThread();
     Prefetches &p = prefetches();
     const std::lock_guard<std::mutex> lock(p.mutex);
     if (p.byPath.count(path))
