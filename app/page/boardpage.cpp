@@ -14,6 +14,7 @@
 #include "platform/picture.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFont>
 #include <QLabel>
 #include <QMenuBar>
@@ -56,6 +57,25 @@ private:
     std::vector<std::function<void()>> m_references;
     std::vector<std::function<void()>> m_fits;
 };
+
+// Keeps a word-wrapped label as high as its text at its width, now and whenever its font
+// changes: a panel moved into a popup takes the popup's font, in which the text may need more
+// lines' height than it did on the page.
+void followTextHeight(QLabel *label)
+{
+    struct Follower : QObject {
+        using QObject::QObject;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::FontChange)
+                fit(static_cast<QLabel *>(watched));
+            return false;
+        }
+        static void fit(QLabel *l) { l->resize(l->width(), l->heightForWidth(l->width())); }
+    };
+    label->installEventFilter(new Follower(label));
+    Follower::fit(label);
+}
 
 const QString PhotoResource = QStringLiteral(":/page/boardphoto.jpg");
 
@@ -172,7 +192,7 @@ void buildSwitchPanelContents(PageBuilder &page, TMainForm *form)
         // height follows its text.
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        page.fitLater([l] { l->resize(9, l->heightForWidth(9)); });
+        page.fitLater([l] { followTextHeight(l); });
     };
     label(&TMainForm::Label1, "Label1", 12, "S E L 1");
     label(&TMainForm::Label2, "Label2", 36, "S E L 2");

@@ -3,6 +3,7 @@
 #include "pagefixture.h"
 #include "support/testmain.h"
 
+#include <QLabel>
 #include <QMouseEvent>
 
 namespace {
@@ -174,6 +175,30 @@ private slots:
         page->switchPanelEnter(page->switchPanel);
         QCOMPARE(comboPosition(page.form.get()), 4);
         QCOMPARE(page->positionSwitch->value(), 0u);
+    }
+
+    void selLabelsStayAsHighAsTheirText()
+    {
+        // The captions read downward one character a line; in the popup they take its font,
+        // and a label left at its page height would cut off the last character.
+        ShownPage page;
+        const QList<QLabel *> labels{page->Label1, page->Label2};
+        auto fits = [](QLabel *l) { return l->height() == l->heightForWidth(l->width()); };
+        for (QLabel *l : labels)
+            QVERIFY2(fits(l), qPrintable(l->objectName()));
+        QWidget *popup = openStackPopup(page.form.get());
+        QVERIFY(popup);
+        for (QLabel *l : labels)
+            QVERIFY2(fits(l), qPrintable(l->objectName()));
+        const int before = page->Label1->height();
+        QFont large = popup->font();
+        large.setPixelSize(2 * QFontInfo(page->Label1->font()).pixelSize());
+        popup->setFont(large);
+        for (QLabel *l : labels) {
+            QVERIFY2(fits(l), qPrintable(l->objectName()));
+            QCOMPARE(l->width(), 9);
+        }
+        QVERIFY(page->Label1->height() > before);
     }
 
     void focusMovingIntoThePanelRunsTheEntryHandler()
